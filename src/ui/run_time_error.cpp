@@ -19,6 +19,7 @@ void EndProcess(int status) { _exit(status); }
 
 std::atomic<ErrorReporter> current_reporter{ReportOnStandardError};
 std::atomic<ProcessEnder> current_ender{EndProcess};
+std::atomic<bool> reporting{false};
 
 }  // namespace
 
@@ -32,10 +33,13 @@ std::string RunTimeErrorText(std::string_view message_gbk) {
 }
 
 void RaiseRunTimeError(std::string_view message_gbk) {
+  reporting.store(true);
   current_reporter.load()(RunTimeErrorText(message_gbk));
   current_ender.load()(kRunTimeErrorStatus);
   _exit(kRunTimeErrorStatus);  // a swapped ender that returns still ends the process
 }
+
+bool ReportingRunTimeError() { return reporting.load(); }
 
 ErrorReporter SwapErrorReporter(ErrorReporter reporter) {
   return current_reporter.exchange(reporter);

@@ -21,6 +21,10 @@ std::string RunTimeErrorText(std::string_view message_gbk);
 // Reports `message_gbk` through the current reporter and ends the process.
 [[noreturn]] void RaiseRunTimeError(std::string_view message_gbk);
 
+// True from the moment a run-time error begins to be reported; the layer delivers no event
+// after that.
+bool ReportingRunTimeError();
+
 // Seams for the window binding and for tests; each returns the previous one.
 ErrorReporter SwapErrorReporter(ErrorReporter reporter);
 ProcessEnder SwapProcessEnder(ProcessEnder ender);
