@@ -1,6 +1,5 @@
 #include "convert/decimal_expansion.h"
 
-#include <algorithm>
 #include <bit>
 
 #include "convert/extended_real.h"
@@ -22,7 +21,8 @@ constexpr ExtendedReal kOneTenth{ExtendedReal::Kind::kFinite, false, -4,
 
 // The width of the binary fraction from which the digits are cut, and the mask of its bits.
 constexpr int kFractionWidth = 88;
-constexpr Uint128 kFractionBitsMask = (Uint128{1} << kFractionWidth) - 1;
+constexpr std::uint64_t kTenToThe17 = 100'000'000'000'000'000;
+constexpr std::uint64_t kTenToThe18 = 10 * kTenToThe17;
 
 // The magnitude of a finite non-zero double as an exact ExtendedReal.
 ExtendedReal ExtendMagnitude(std::uint64_t bits) {
@@ -53,7 +53,50 @@ std::int32_t EstimateDecimalExponent(const ExtendedReal& x) {
   return numerator >> 16;
 }
 
+// The 18 digits that multiplying F by ten 18 times would cut off one by one, taken at once:
+// F × 10^18 = digits × 2^88 + the rest, exactly. The product needs up to 148 bits, so F is
+// split at bit 64.
+std::uint64_t EighteenDigits(Uint128 fraction) {
+  const Uint128 low = Uint128{static_cast<std::uint64_t>(fraction)} * kTenToThe18;
+  const Uint128 high = (fraction >> 64) * kTenToThe18;
+  return static_cast<std::uint64_t>(((low >> 64) + high) >> (kFractionWidth - 64));
+}
+
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// Writes the eight decimal digits of `value` (below 10^8), leading zeros included.
+void WriteEightDigits(std::uint32_t value, char* out) {
+  for (int i = 6; i >= 0; i -= 2) {
+    const std::uint32_t pair = value % 100;
+    value /= 100;
+    out[i] = kDigitPairs[2 * pair];
+    out[i + 1] = kDigitPairs[2 * pair + 1];
+  }
+}
+
+// Writes the 17 digits of `value` (below 10^17), leading zeros included.
+void WriteSeventeenDigits(std::uint64_t value, std::array<char, kExpansionDigits>& digits) {
+  constexpr std::uint64_t kTenToThe8 = 100'000'000;
+  const std::uint64_t last_sixteen = value % (kTenToThe8 * kTenToThe8);
+  digits[0] = static_cast<char>('0' + value / (kTenToThe8 * kTenToThe8));
+  WriteEightDigits(static_cast<std::uint32_t>(last_sixteen / kTenToThe8), &digits[1]);
+  WriteEightDigits(static_cast<std::uint32_t>(last_sixteen % kTenToThe8), &digits[9]);
+}
+
 }  // namespace
+
+std::string_view DigitText(const DecimalExpansion& expansion) {
+  std::size_t length = kExpansionDigits;
+  while (length > 1 && expansion.digits[length - 1] == '0') --length;
+  return {expansion.digits.data(), length};
+}
 
 DecimalExpansion ExpandFiniteNumber(std::uint64_t bits) {
   DecimalExpansion expansion;
@@ -69,32 +112,18 @@ DecimalExpansion ExpandFiniteNumber(std::uint64_t bits) {
 
   // y lies in [0.1, 1) or a hair below 0.1, so its exponent is -4 to -1; F / 2^88 is y with
   // the bits that do not fit dropped.
-  Uint128 fraction = (y.significand << 8) >> (-1 - y.exponent);
+  const Uint128 fraction = (y.significand << 8) >> (-1 - y.exponent);
 
-  std::array<char, kExpansionDigits + 1> digits{};
-  for (char& digit : digits) {
-    fraction *= 10;
-    digit = static_cast<char>('0' + static_cast<int>(fraction >> kFractionWidth));
-    fraction &= kFractionBitsMask;
+  // Round the 18 digits to 17. All nines carry past the first digit into "1" and the next
+  // point position; a y a hair below 0.1 gives 0999…, which becomes 1000… in place.
+  const std::uint64_t eighteen = EighteenDigits(fraction);
+  std::uint64_t seventeen = eighteen / 10 + (eighteen % 10 >= 5 ? 1 : 0);
+  if (seventeen == kTenToThe17) {
+    seventeen = kTenToThe17 / 10;
+    ++point;
   }
 
-  // Round the 18 digits to 17, carrying through nines. A y a hair below 0.1 gives 0999…,
-  // which the carry turns into 1000… without passing the first digit.
-  if (digits[kExpansionDigits] >= '5') {
-    std::size_t i = kExpansionDigits;
-    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-    if (i > 0) {
-      ++digits[i - 1];
-    } else {
-      digits[0] = '1';
-      ++point;
-    }
-  }
-
-  std::size_t count = kExpansionDigits;
-  while (count > 1 && digits[count - 1] == '0') --count;
-  std::copy_n(digits.begin(), count, expansion.digits.begin());
-  expansion.digit_count = count;
+  WriteSeventeenDigits(seventeen, expansion.digits);
   expansion.point_position = point;
   return expansion;
 }

@@ -8,14 +8,10 @@ DisplayDigits RoundForDisplay(const DecimalExpansion& expansion) {
   DisplayDigits rounded;
   rounded.negative = expansion.negative;
   rounded.point_position = expansion.point_position;
+  std::copy_n(expansion.digits.begin(), kDisplayDigits, rounded.digits.begin());
 
-  const std::size_t kept = std::min(expansion.digit_count, kDisplayDigits);
-  std::copy_n(expansion.digits.begin(), kept, rounded.digits.begin());
-  std::fill(rounded.digits.begin() + static_cast<std::ptrdiff_t>(kept), rounded.digits.end(), '0');
-
-  if (expansion.digit_count <= kDisplayDigits || expansion.digits[kDisplayDigits] < '5') {
-    return rounded;
-  }
+  // A 14th character that is only padding is "0" and rounds nothing.
+  if (expansion.digits[kDisplayDigits] < '5') return rounded;
   for (std::size_t i = kDisplayDigits; i-- > 0;) {
     if (rounded.digits[i] != '9') {
       ++rounded.digits[i];

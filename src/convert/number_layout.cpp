@@ -1,6 +1,8 @@
 #include "convert/number_layout.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace quorvel {
 namespace {
@@ -8,76 +10,74 @@ namespace {
 constexpr std::int32_t kSmallestFixedExponent = -4;
 constexpr std::int32_t kLargestFixedExponent = 12;
 
-// Appends characters to a NumberText; the layout never writes more than 20.
-class TextWriter {
- public:
-  explicit TextWriter(NumberText& text) : text_(text) {}
+// The layout copies digits in blocks of a fixed size, which is quicker than copying exactly
+// as many as are kept; the digits are therefore read from a copy padded with "0" and written
+// into a working buffer with room to spare, and the length decides what counts.
+constexpr std::size_t kBlock = 16;
+constexpr std::size_t kWorkingSize = 48;
 
-  void Put(char c) { text_.chars[text_.length++] = c; }
+// The number of characters of G up to its last one that is not "0"; 0 when all are "0".
+std::size_t SignificantLength(const std::array<char, kDisplayDigits>& digits) {
+  std::size_t length = kDisplayDigits;
+  while (length > 0 && digits[length - 1] == '0') --length;
+  return length;
+}
 
-  void Put(const char* first, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) Put(first[i]);
-  }
-
-  // Removes the zeros at the end and then a point left bare; `point_at` is where the point
-  // stands, so that the digits before it are never touched.
-  void TrimFraction(std::size_t point_at) {
-    while (text_.length > point_at + 1 && text_.chars[text_.length - 1] == '0') --text_.length;
-    if (text_.length == point_at + 1) --text_.length;
-  }
-
-  std::size_t length() const { return text_.length; }
-
- private:
-  NumberText& text_;
-};
-
-void PutExponent(TextWriter& writer, std::int32_t exponent) {
-  writer.Put('e');
-  writer.Put(exponent < 0 ? '-' : '+');
-  // Doubles reach only -324 to 308, so three digits always suffice.
+// Writes "e", the sign and at least three digits of the exponent; returns the place after it.
+// Doubles reach only -324 to 308, so three digits always suffice.
+char* PutExponent(char* out, std::int32_t exponent) {
   const auto magnitude = static_cast<std::uint32_t>(exponent < 0 ? -exponent : exponent);
-  writer.Put(static_cast<char>('0' + magnitude / 100 % 10));
-  writer.Put(static_cast<char>('0' + magnitude / 10 % 10));
-  writer.Put(static_cast<char>('0' + magnitude % 10));
+  out[0] = 'e';
+  out[1] = exponent < 0 ? '-' : '+';
+  out[2] = static_cast<char>('0' + magnitude / 100 % 10);
+  out[3] = static_cast<char>('0' + magnitude / 10 % 10);
+  out[4] = static_cast<char>('0' + magnitude % 10);
+  return out + 5;
 }
 
 }  // namespace
 
 NumberText LayOutNumber(const DisplayDigits& rounded) {
-  NumberText text;
-  TextWriter writer(text);
-  if (rounded.negative) writer.Put('-');
+  std::array<char, kDisplayDigits + kBlock> digits{};
+  digits.fill('0');
+  std::copy_n(rounded.digits.begin(), kDisplayDigits, digits.begin());
+  const char* g = digits.data();
+  const std::size_t significant = SignificantLength(rounded.digits);
 
-  const char* digits = rounded.digits.data();
+  std::array<char, kWorkingSize> working{};
+  char* out = working.data();
+  if (rounded.negative) *out++ = '-';
+
   const std::int32_t point = rounded.point_position;
   const std::int32_t exponent = point - 1;
-
   if (exponent < kSmallestFixedExponent || exponent > kLargestFixedExponent) {
-    writer.Put(digits[0]);
-    const std::size_t point_at = writer.length();
-    writer.Put('.');
-    writer.Put(digits + 1, kDisplayDigits - 1);
-    writer.TrimFraction(point_at);
-    PutExponent(writer, exponent);
-    return text;
+    // d.ddd…e±XXX, the point only when a digit that is not "0" follows it.
+    out[0] = g[0];
+    out[1] = '.';
+    std::memcpy(out + 2, g + 1, kBlock);
+    out += significant > 1 ? significant + 1 : 1;
+    out = PutExponent(out, exponent);
+  } else if (point >= 1) {
+    // The first `point` digits, then the point and the rest, if any is not "0".
+    const auto whole = static_cast<std::size_t>(point);
+    std::memcpy(out, g, kBlock);
+    out[whole] = '.';
+    std::memcpy(out + whole + 1, g + whole, kBlock);
+    out += significant > whole ? significant + 1 : whole;
+  } else {
+    // "0.", as many zeros as the point stands before the first digit, then the digits. Zero
+    // itself has no significant digit and is just "0".
+    const auto zeros = static_cast<std::size_t>(-point);
+    out[0] = '0';
+    out[1] = '.';
+    std::memset(out + 2, '0', zeros);
+    std::memcpy(out + 2 + zeros, g, kBlock);
+    out += significant > 0 ? 2 + zeros + significant : 1;
   }
 
-  if (point >= 1) {
-    const auto whole = static_cast<std::size_t>(point);
-    writer.Put(digits, whole);
-    const std::size_t point_at = writer.length();
-    writer.Put('.');
-    writer.Put(digits + whole, kDisplayDigits - whole);
-    writer.TrimFraction(point_at);
-  } else {
-    writer.Put('0');
-    const std::size_t point_at = writer.length();
-    writer.Put('.');
-    for (std::int32_t i = point; i < 0; ++i) writer.Put('0');
-    writer.Put(digits, kDisplayDigits);
-    writer.TrimFraction(point_at);
-  }
+  NumberText text;
+  text.length = static_cast<std::size_t>(out - working.data());
+  std::copy_n(working.begin(), kMaxNumberTextLength, text.chars.begin());
   return text;
 }
 

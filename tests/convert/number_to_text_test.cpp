@@ -111,7 +111,7 @@ TEST(ExpandFiniteNumberTest, GivesSeventeenDigitTexts) {
   };
   for (const ExpansionCase& c : kCases) {
     const DecimalExpansion expansion = ExpandFiniteNumber(c.bits);
-    EXPECT_EQ(std::string_view(expansion.digits.data(), expansion.digit_count), c.digits) << c.what;
+    EXPECT_EQ(DigitText(expansion), c.digits) << c.what;
     EXPECT_EQ(expansion.point_position, c.point_position) << c.what;
     EXPECT_EQ(expansion.negative, (c.bits >> 63) != 0) << c.what;
   }
