@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "quorvel_calc/batch_driver.h"
+#include "quorvel_calc/format_mode.h"
 #include "quorvel_calc/parse_mode.h"
 
 namespace {
@@ -24,6 +25,7 @@ struct BatchMode {
 constexpr std::array kBatchModes = {
     BatchMode{"parse", quorvel::calc::ParseLine,
               "hex of a GBK text -> 16 hex digits of the double's bits"},
+    BatchMode{"format", quorvel::calc::FormatLine, "16 hex digits of a double's bits -> its text"},
 };
 
 constexpr int kUsageStatus = 2;
