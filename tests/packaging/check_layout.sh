@@ -35,8 +35,9 @@ case "$mode" in
     dpkg-deb -x "$deb" "$root"
     # The Qt run-time must come from dpkg-shlibdeps, not be missing or listed by hand.
     depends=$(dpkg-deb -f "$deb" Depends)
+    depended_on=$(tr ',|' '\n\n' <<<"$depends" | sed -E 's/^ *//; s/[ (].*//')
     for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
-      [[ "$depends" =~ (^|[ ,])$library([ ,]|$) ]] || fail "Depends lacks $library: $depends"
+      grep -Fxq "$library" <<<"$depended_on" || fail "Depends lacks $library: $depends"
     done
     ;;
   *)
