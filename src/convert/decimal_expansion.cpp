@@ -1,7 +1,9 @@
 #include "convert/decimal_expansion.h"
 
 #include <bit>
+#include <cstring>
 
+#include "convert/digit_characters.h"
 #include "convert/extended_real.h"
 #include "convert/scale_by_power_of_ten.h"
 #include "convert/uint128.h"
@@ -62,32 +64,18 @@ std::uint64_t EighteenDigits(Uint128 fraction) {
   return static_cast<std::uint64_t>(((low >> 64) + high) >> (kFractionWidth - 64));
 }
 
-constexpr std::array<char, 200> kDigitPairs = [] {
-  std::array<char, 200> pairs{};
-  for (std::size_t i = 0; i < 100; ++i) {
-    pairs[2 * i] = static_cast<char>('0' + i / 10);
-    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-  }
-  return pairs;
-}();
-
-// Writes the eight decimal digits of `value` (below 10^8), leading zeros included.
-void WriteEightDigits(std::uint32_t value, char* out) {
-  for (int i = 6; i >= 0; i -= 2) {
-    const std::uint32_t pair = value % 100;
-    value /= 100;
-    out[i] = kDigitPairs[2 * pair];
-    out[i + 1] = kDigitPairs[2 * pair + 1];
-  }
-}
-
 // Writes the 17 digits of `value` (below 10^17), leading zeros included.
 void WriteSeventeenDigits(std::uint64_t value, std::array<char, kExpansionDigits>& digits) {
   constexpr std::uint64_t kTenToThe8 = 100'000'000;
-  const std::uint64_t last_sixteen = value % (kTenToThe8 * kTenToThe8);
-  digits[0] = static_cast<char>('0' + value / (kTenToThe8 * kTenToThe8));
-  WriteEightDigits(static_cast<std::uint32_t>(last_sixteen / kTenToThe8), &digits[1]);
-  WriteEightDigits(static_cast<std::uint32_t>(last_sixteen % kTenToThe8), &digits[9]);
+  constexpr std::uint64_t kTenToThe16 = kTenToThe8 * kTenToThe8;
+  const std::uint64_t last_sixteen = value % kTenToThe16;
+  const std::uint64_t first_eight =
+      EightDigitCharacters(static_cast<std::uint32_t>(last_sixteen / kTenToThe8));
+  const std::uint64_t second_eight =
+      EightDigitCharacters(static_cast<std::uint32_t>(last_sixteen % kTenToThe8));
+  digits[0] = static_cast<char>('0' + value / kTenToThe16);
+  std::memcpy(&digits[1], &first_eight, sizeof first_eight);
+  std::memcpy(&digits[9], &second_eight, sizeof second_eight);
 }
 
 }  // namespace
