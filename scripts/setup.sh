@@ -19,6 +19,7 @@ QUORVEL_TEST_PACKAGES=(
   clang libclang-rt-14-dev   # the fuzz preset: libFuzzer and sanitizer run-times
   clang-format clang-tidy
   xvfb xauth xdotool xclip x11-utils imagemagick   # end-to-end tests on a virtual display
+  weston                                           # ... and on a headless Wayland compositor
   appstream desktop-file-utils                     # validate the launcher and metainfo
   dpkg-dev file                                    # CPack derives the .deb dependencies
 )

@@ -29,10 +29,12 @@ E2E_PROGRAM=""
 E2E_ARTIFACTS=""
 E2E_TMP=""
 E2E_XVFB_PID=""
+E2E_WESTON_PID=""
 E2E_PROGRAM_PID=""
 E2E_WINDOW=""
 E2E_EXIT_STATUS=""
 E2E_COPIED=""
+E2E_COUNT=""
 E2E_TIMEOUT=${E2E_TIMEOUT:-20}   # seconds to wait for anything the program should do
 
 e2e_log() {
@@ -42,8 +44,15 @@ e2e_log() {
 # Reports a failed check, keeps a screenshot of the screen and ends the test.
 e2e_fail() {
   printf 'FAIL: %s\n' "$*" >&2
+  # A failing screenshot must not take a screenshot of its own failure.
+  if [[ -n "${E2E_FAILING:-}" ]]; then
+    exit 1
+  fi
+  E2E_FAILING=1
   if [[ -n "${DISPLAY:-}" && -n "$E2E_XVFB_PID" ]]; then
     e2e_screenshot failure || true
+  elif [[ -n "$E2E_WESTON_PID" ]]; then
+    e2e_wayland_screenshot failure || true
   fi
   exit 1
 }
@@ -54,10 +63,13 @@ e2e_cleanup() {
     kill "$E2E_PROGRAM_PID" 2>/dev/null || true
     wait "$E2E_PROGRAM_PID" 2>/dev/null || true
   fi
-  if [[ -n "$E2E_XVFB_PID" ]] && kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
-    kill "$E2E_XVFB_PID" 2>/dev/null || true
-    wait "$E2E_XVFB_PID" 2>/dev/null || true
-  fi
+  local server
+  for server in "$E2E_XVFB_PID" "$E2E_WESTON_PID"; do
+    if [[ -n "$server" ]] && kill -0 "$server" 2>/dev/null; then
+      kill "$server" 2>/dev/null || true
+      wait "$server" 2>/dev/null || true
+    fi
+  done
   if [[ -n "$E2E_TMP" ]]; then
     rm -rf "$E2E_TMP"
   fi
@@ -107,18 +119,69 @@ e2e_start_display() {
   e2e_log "Xvfb $size on $DISPLAY"
 }
 
+# e2e_start_weston WIDTHxHEIGHT: starts the Wayland compositor weston with its headless
+# back end (software rendering, so screenshots work) on a private socket, and sets up the
+# environment of a Wayland session: WAYLAND_DISPLAY, XDG_RUNTIME_DIR, XDG_SESSION_TYPE, and
+# no DISPLAY or QT_QPA_PLATFORM, so the program has to find Wayland by itself.
+e2e_start_weston() {
+  local size=$1
+  [[ "$size" =~ ^([0-9]+)x([0-9]+)$ ]] || e2e_fail "bad screen size $size"
+  command -v weston >/dev/null || e2e_fail "weston is not installed (scripts/setup.sh test)"
+  export XDG_RUNTIME_DIR=$E2E_TMP/runtime
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  local socket=quorvel-e2e
+  # --debug allows weston-screenshooter; --idle-time=0 keeps the screen from blanking.
+  weston --backend=headless-backend.so --use-pixman --debug --idle-time=0 \
+    --width="${BASH_REMATCH[1]}" --height="${BASH_REMATCH[2]}" --socket="$socket" \
+    >"$E2E_ARTIFACTS/weston.log" 2>&1 &
+  E2E_WESTON_PID=$!
+  local waited=0
+  until [[ -S "$XDG_RUNTIME_DIR/$socket" ]]; do
+    kill -0 "$E2E_WESTON_PID" 2>/dev/null || e2e_fail "weston ended at start: $(cat "$E2E_ARTIFACTS/weston.log")"
+    ((waited++ < E2E_TIMEOUT * 20)) || e2e_fail "weston did not start within $E2E_TIMEOUT s"
+    sleep 0.05
+  done
+  export WAYLAND_DISPLAY=$socket XDG_SESSION_TYPE=wayland
+  unset DISPLAY QT_QPA_PLATFORM
+  e2e_log "weston $size on $WAYLAND_DISPLAY"
+}
+
+# e2e_wayland_screenshot NAME: keeps weston's whole output as ARTIFACT_DIR/NAME.png.
+e2e_wayland_screenshot() {
+  local shots=$E2E_TMP/shots
+  rm -rf "$shots"
+  mkdir -p "$shots"
+  (cd "$shots" && timeout "$E2E_TIMEOUT" weston-screenshooter >/dev/null 2>&1) ||
+    e2e_fail "weston-screenshooter failed"
+  local shot
+  shot=$(find "$shots" -name '*.png' | head -n 1)
+  [[ -n "$shot" ]] || e2e_fail "weston-screenshooter wrote no picture"
+  mv "$shot" "$E2E_ARTIFACTS/$1.png"
+}
+
+# e2e_count_colour IMAGE COLOUR: sets E2E_COUNT to the number of pixels of exactly COLOUR.
+e2e_count_colour() {
+  E2E_COUNT=$(convert "$1" -alpha off -fill black +opaque "$2" -fill white -opaque "$2" \
+                -format '%[fx:round(mean*w*h)]' info:) || e2e_fail "cannot count colours of $1"
+}
+
 # e2e_start_program: starts the program on the display, waits for its window "Quorvel" to be
 # mapped, and gives it the input focus. Sets E2E_WINDOW.
 e2e_start_program() {
   [[ -n "${DISPLAY:-}" ]] || e2e_fail "e2e_start_display must come first"
-  "$E2E_PROGRAM" >"$E2E_ARTIFACTS/program.log" 2>&1 &
-  E2E_PROGRAM_PID=$!
+  e2e_launch_program
   E2E_WINDOW=$(timeout "$E2E_TIMEOUT" xdotool search --sync --onlyvisible --name '^Quorvel$' \
                  2>/dev/null | head -n 1) || true
   [[ -n "$E2E_WINDOW" ]] ||
     e2e_fail "no visible window \"Quorvel\" within $E2E_TIMEOUT s: $(cat "$E2E_ARTIFACTS/program.log")"
   e2e_log "window $E2E_WINDOW of process $E2E_PROGRAM_PID"
   e2e_focus_window
+}
+
+# e2e_launch_program: only starts the program (in the background) and sets E2E_PROGRAM_PID.
+e2e_launch_program() {
+  "$E2E_PROGRAM" >"$E2E_ARTIFACTS/program.log" 2>&1 &
+  E2E_PROGRAM_PID=$!
 }
 
 # e2e_focus_window: gives the window the input focus and waits until the server confirms it.
