@@ -1,13 +1,16 @@
 // quorvel-calc: the calculator's conversions and calculation on the command line, for checks
 // and scripts.
 //   quorvel-calc --batch <mode>   answers standard input line by line (see kBatchModes)
+//   quorvel-calc 2 / 3            one calculation as the window's button does it
 #include <array>
 #include <cstdio>
 #include <string_view>
 
+#include "quorvel_calc/batch_compute.h"
 #include "quorvel_calc/batch_driver.h"
 #include "quorvel_calc/format_mode.h"
 #include "quorvel_calc/parse_mode.h"
+#include "quorvel_calc/user_form.h"
 
 namespace {
 
@@ -26,12 +29,17 @@ constexpr std::array kBatchModes = {
     BatchMode{"parse", quorvel::calc::ParseLine,
               "hex of a GBK text -> 16 hex digits of the double's bits"},
     BatchMode{"format", quorvel::calc::FormatLine, "16 hex digits of a double's bits -> its text"},
+    BatchMode{"compute", quorvel::calc::ComputeLine,
+              "OP AHEX BHEX (OP 0 +, 1 -, 2 *, 3 /) -> 16 hex digits of the result's bits"},
 };
 
 constexpr int kUsageStatus = 2;
 
 void PrintUsage(std::FILE* stream) {
   std::fputs(
+      "usage: quorvel-calc NUMBER OPERATOR NUMBER\n"
+      "  Prints what the calculator shows for the calculation, e.g. quorvel-calc 2 / 3;\n"
+      "  OPERATOR is + - * / (x or \u00D7 also multiply, \u00F7 also divides).\n"
       "usage: quorvel-calc --batch <mode>\n"
       "  Reads standard input line by line and writes one line per input line; a malformed\n"
       "  line gets an empty output line and \"line N: <reason>\" on standard error, and the\n"
@@ -70,5 +78,9 @@ int main(int argc, char** argv) {
     PrintUsage(stderr);
     return kUsageStatus;
   }
-  return UsageError(argc < 2 ? "no arguments" : "unknown arguments");
+  if (argc == 4) {
+    return quorvel::calc::RunUserForm(argv[1], argv[2], argv[3], stdout, stderr);
+  }
+  return UsageError(argc < 2 ? "no arguments"
+                             : "expected NUMBER OPERATOR NUMBER (three arguments) or --batch");
 }
