@@ -22,7 +22,7 @@ std::vector<double> EveryMagnitude() {
   std::mt19937_64 random(7);
   std::vector<double> numbers;
   while (numbers.size() < kNumbers) {
-    const double number = std::bit_cast<double>(random());
+    const auto number = std::bit_cast<double>(random());
     if (std::isfinite(number)) numbers.push_back(number);
   }
   return numbers;
@@ -69,7 +69,7 @@ void BM_FormatNumber(benchmark::State& state) {
 
 void BM_Snprintf(benchmark::State& state) {
   Run(state, [](double number) {
-    std::array<char, 32> buffer;
+    std::array<char, 32> buffer{};
     benchmark::DoNotOptimize(std::snprintf(buffer.data(), buffer.size(), "%.13g", number));
     benchmark::DoNotOptimize(buffer);
   });
@@ -77,7 +77,7 @@ void BM_Snprintf(benchmark::State& state) {
 
 void BM_ToChars(benchmark::State& state) {
   Run(state, [](double number) {
-    std::array<char, 32> buffer;
+    std::array<char, 32> buffer{};
     benchmark::DoNotOptimize(std::to_chars(buffer.data(), buffer.data() + buffer.size(), number,
                                            std::chars_format::general, 13));
     benchmark::DoNotOptimize(buffer);
@@ -86,7 +86,7 @@ void BM_ToChars(benchmark::State& state) {
 
 void BM_Fmt(benchmark::State& state) {
   Run(state, [](double number) {
-    std::array<char, 32> buffer;
+    std::array<char, 32> buffer{};
     benchmark::DoNotOptimize(fmt::format_to_n(buffer.data(), buffer.size(), "{:.13g}", number));
     benchmark::DoNotOptimize(buffer);
   });

@@ -96,7 +96,7 @@ void CheckFinite(double number, std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::uint64_t bits = 0;
   std::memcpy(&bits, data, std::min(size, sizeof bits));
-  const double number = std::bit_cast<double>(bits);
+  const auto number = std::bit_cast<double>(bits);
 
   const quorvel::NumberText text = quorvel::FormatNumber(number);
   Check(text.length >= 1 && text.length <= quorvel::kMaxNumberTextLength);

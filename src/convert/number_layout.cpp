@@ -12,9 +12,10 @@ constexpr std::int32_t kLargestFixedExponent = 12;
 
 // The layout copies digits in blocks of a fixed size, which is quicker than copying exactly
 // as many as are kept; the digits are therefore read from a copy padded with "0" and written
-// into a working buffer with room to spare, and the length decides what counts.
+// into the text's buffer, which has room to spare, and the length decides what counts.
 constexpr std::size_t kBlock = 16;
-constexpr std::size_t kWorkingSize = 48;
+// The furthest write: a sign, 13 whole digits, the point and a block of the fraction.
+static_assert(1 + kDisplayDigits + 1 + kBlock <= kNumberTextCapacity);
 
 // The number of characters of G up to its last one that is not "0"; 0 when all are "0".
 std::size_t SignificantLength(const std::array<char, kDisplayDigits>& digits) {
@@ -44,8 +45,8 @@ NumberText LayOutNumber(const DisplayDigits& rounded) {
   const char* g = digits.data();
   const std::size_t significant = SignificantLength(rounded.digits);
 
-  std::array<char, kWorkingSize> working{};
-  char* out = working.data();
+  NumberText text;
+  char* out = text.chars.data();
   if (rounded.negative) *out++ = '-';
 
   const std::int32_t point = rounded.point_position;
@@ -75,9 +76,7 @@ NumberText LayOutNumber(const DisplayDigits& rounded) {
     out += significant > 0 ? 2 + zeros + significant : 1;
   }
 
-  NumberText text;
-  text.length = static_cast<std::size_t>(out - working.data());
-  std::copy_n(working.begin(), kMaxNumberTextLength, text.chars.begin());
+  text.length = static_cast<std::size_t>(out - text.chars.data());
   return text;
 }
 

@@ -12,9 +12,13 @@ namespace quorvel {
 // The longest text: sign, 13 digits, point and a five-character exponent ("-1.234567890123e-100").
 inline constexpr std::size_t kMaxNumberTextLength = 20;
 
+// The buffer is larger than the longest text so that the layout can copy digits in blocks of a
+// fixed size; only the first `length` characters count.
+inline constexpr std::size_t kNumberTextCapacity = 40;
+
 // A finished number text in a fixed buffer, so that formatting needs no allocation.
 struct NumberText {
-  std::array<char, kMaxNumberTextLength> chars{};
+  std::array<char, kNumberTextCapacity> chars{};
   std::size_t length = 0;
 
   std::string_view View() const { return {chars.data(), length}; }

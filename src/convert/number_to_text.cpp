@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "convert/format_number.h"
 #include "ui/run_time_error.h"
@@ -11,7 +12,7 @@ namespace quorvel {
 namespace {
 
 std::string Hex32(std::uint64_t word) {
-  constexpr char kHexDigits[] = "0123456789ABCDEF";
+  constexpr std::string_view kHexDigits = "0123456789ABCDEF";
   std::string text = "0x";
   for (int shift = 28; shift >= 0; shift -= 4) text += kHexDigits[(word >> shift) & 0xF];
   return text;

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <limits>
 #include <random>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,7 @@ struct FormatCase {
 // Every number is given by its bits, so that what is tested does not hang on how the compiler
 // reads a literal; `what` names the value.
 TEST(FormatNumberTest, ShowsTheEdgeCases) {
-  const FormatCase kCases[] = {
+  const auto kCases = std::to_array<FormatCase>({
       {0x3FD5555555555555, "0.3333333333333", "nearest to 1/3"},
       {0x3FE5555555555555, "0.6666666666667", "nearest to 2/3"},
       {0xBFD5555555555555, "-0.3333333333333", "nearest to -1/3"},
@@ -84,7 +85,7 @@ TEST(FormatNumberTest, ShowsTheEdgeCases) {
       {0x7FF0000000000001, "1.#QNAN", "a signalling NaN is shown as the quiet one"},
       {0xFFF0000000000001, "-1.#QNAN", "a negative signalling NaN"},
       {0x7FFFFFFFFFFFFFFF, "1.#QNAN", "the NaN with every fraction bit set"},
-  };
+  });
   for (const FormatCase& c : kCases) {
     EXPECT_EQ(Format(FromBits(c.bits)), c.text) << c.what;
   }
@@ -99,7 +100,7 @@ struct ExpansionCase {
 
 // The 17-digit text before the display rounding, where the two roundings part ways.
 TEST(ExpandFiniteNumberTest, GivesSeventeenDigitTexts) {
-  const ExpansionCase kCases[] = {
+  const auto kCases = std::to_array<ExpansionCase>({
       {0x3FF0000000000000, "1", 1, "1.0 is scaled to 0.0999… and carried back to 1"},
       {0x3FB999C000000000, "10000228881835937", 0, "26215 / 2^18, an exact half that goes down"},
       {0x3FF3C0CA428C5ABE, "12345678901235", 1, "nearest to 1.2345678901235, rounded up at 17"},
@@ -108,7 +109,7 @@ TEST(ExpandFiniteNumberTest, GivesSeventeenDigitTexts) {
       {0x7FEFFFFFFFFFFFFF, "17976931348623157", 309, "the largest double"},
       {0x0000000000000001, "49406564584124654", -323, "the smallest subnormal"},
       {0xC415AF1D78B58C40, "1", 21, "-1e20: the sign is kept apart"},
-  };
+  });
   for (const ExpansionCase& c : kCases) {
     const DecimalExpansion expansion = ExpandFiniteNumber(c.bits);
     EXPECT_EQ(DigitText(expansion), c.digits) << c.what;
@@ -175,7 +176,7 @@ TEST(FormatNumberTest, AgreesWithTheLibraryWhereverTheTwoRoundingsCannotMatter) 
   int rounded_twice = 0;
   int ties_up = 0;
   int unexplained = 0;
-  std::string examples;
+  std::ostringstream examples;
   for (const double number : CrossCheckNumbers()) {
     ++compared;
     const std::string ours = Format(number);
@@ -186,16 +187,15 @@ TEST(FormatNumberTest, AgreesWithTheLibraryWhereverTheTwoRoundingsCannotMatter) 
       ++rounded_twice;
     } else if (tail[0] == '5' && tail.find_first_not_of('0', 1) == std::string::npos) {
       ++ties_up;
-    } else {
-      if (++unexplained <= 5) {
-        examples += "\n  bits " + std::to_string(std::bit_cast<std::uint64_t>(number)) + ": ours " +
-                    ours + ", library " + library + ", exact digits 14+ " + tail;
-      }
+    } else if (++unexplained <= 5) {
+      examples << "\n  bits " << std::hex << std::bit_cast<std::uint64_t>(number) << std::dec
+               << ": ours " << ours << ", library " << library << ", exact digits 14+ " << tail;
     }
   }
   EXPECT_EQ(unexplained, 0) << "of " << compared << " numbers, " << rounded_twice
                             << " differ by rounding twice through 4999, " << ties_up
-                            << " by a tie going up, and these for no known reason:" << examples;
+                            << " by a tie going up, and these for no known reason:"
+                            << examples.str();
   // The chosen numbers include both kinds, so the comparison above does see them.
   EXPECT_GT(rounded_twice, 0);
   EXPECT_GT(ties_up, 0);
