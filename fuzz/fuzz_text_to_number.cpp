@@ -1,6 +1,8 @@
 // libFuzzer target for TextToNumber. Besides running every byte string through the conversion
 // under the sanitizers, it checks properties that hold for any text:
 //   - the input is not changed, and the same text always gives the same bits;
+//   - the bits are those of the plain sequence fold, scan, value (TextToNumber skips the
+//     folded copy when the scan of the text itself read no byte that folding could change);
 //   - an ASCII text written with GBK full-width forms instead gives the same bits;
 //   - a "-" before a text that starts with a digit flips exactly the sign bit.
 #include <bit>
@@ -9,6 +11,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "convert/fold_full_width.h"
+#include "convert/number_from_scan.h"
+#include "convert/scan_number.h"
 #include "convert/text_to_number.h"
 
 namespace {
@@ -53,6 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint64_t bits = BitsOf(text);
   Check(text == original);
   Check(BitsOf(text) == bits);
+  const double stepwise =
+      quorvel::NumberFromScan(quorvel::ScanNumber(quorvel::FoldFullWidth(text.c_str()).c_str()));
+  Check(std::bit_cast<std::uint64_t>(stepwise) == bits);
 
   const std::string wide = FullWidth(text);
   if (!wide.empty()) {

@@ -17,8 +17,12 @@ constexpr std::int32_t kExponentBias = 1023;
 constexpr std::int32_t kSmallestNormalExponent = -1022;
 constexpr std::int32_t kInfiniteExponent = 1024;
 
-// Below the 53 retained bits of the 80: one rounding bit and 26 tail bits.
-constexpr int kDroppedBits = kSignificandBits - 53;
+// Below the 53 retained bits of the 80: one rounding bit and 26 tail bits, of which 10 are in
+// the top 64 bits of the significand and 16 below them.
+constexpr int kLowWordBits = kSignificandBits - 64;
+constexpr std::uint64_t kLowWordMask = (std::uint64_t{1} << kLowWordBits) - 1;
+constexpr int kTopTailBits = 64 - 53 - 1;
+constexpr std::uint64_t kTopTailMask = (std::uint64_t{1} << kTopTailBits) - 1;
 
 // The subnormal field: the 80 significand bits at the top of 96, of which the top 52 are kept,
 // then one rounding bit and 43 tail bits.
@@ -47,7 +51,13 @@ double RoundToDouble(const ExtendedReal& value, bool negative) {
 
   std::int32_t exponent = value.exponent;
   if (exponent >= kSmallestNormalExponent) {
-    std::uint64_t retained = RoundTowardZeroAtHalf(value.significand, kDroppedBits);
+    // In two words: the top 64 of the 80 bits hold the 53 retained bits, the rounding bit and
+    // 10 tail bits; the low 16 bits are the rest of the tail.
+    const auto top = static_cast<std::uint64_t>(value.significand >> kLowWordBits);
+    const auto low = static_cast<std::uint64_t>(value.significand) & kLowWordMask;
+    const bool rounding_bit = ((top >> kTopTailBits) & 1) != 0;
+    const bool tail = (top & kTopTailMask) != 0 || low != 0;
+    std::uint64_t retained = (top >> (kTopTailBits + 1)) + (rounding_bit && tail ? 1 : 0);
     if ((retained >> (kFractionBits + 1)) != 0) {  // carried out of the top bit: 2^(e + 1)
       retained >>= 1;
       ++exponent;

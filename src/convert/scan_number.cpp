@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 namespace quorvel {
 namespace {
@@ -15,90 +14,86 @@ bool IsExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 
 
 std::uint8_t DigitValue(char c) { return static_cast<std::uint8_t>(c - '0'); }
 
-// Reads the text byte by byte; past the end it sees NUL, which continues nothing.
-class Cursor {
- public:
-  explicit Cursor(std::string_view text) : text_(text) {}
-  char Peek(std::size_t ahead = 0) const {
-    return position_ + ahead < text_.size() ? text_[position_ + ahead] : '\0';
-  }
-  void Advance(std::size_t count = 1) { position_ += count; }
-
- private:
-  std::string_view text_;
-  std::size_t position_ = 0;
-};
-
-void CollectDigit(ScannedNumber& number, std::uint8_t digit, bool after_point) {
-  if (number.digit_count == 0 && digit == 0) {
-    if (after_point) {
-      --number.adjustment;  // a leading zero after the point only moves the point
-    }
-    return;
-  }
-  if (number.digit_count < ScannedNumber::kMaxDigits) {
-    number.digits[static_cast<std::size_t>(number.digit_count++)] = digit;
-    if (after_point) {
-      --number.adjustment;
-    }
-  } else if (!after_point) {
-    ++number.adjustment;  // not kept, but it still counts for the magnitude
-  }
-}
-
 // The exponent digits, leading zeros and all, as an integer saturating at kExponentCap.
-std::int64_t ReadExponentDigits(Cursor& cursor) {
+std::int64_t ReadExponentDigits(const char*& position) {
   std::int64_t value = 0;
-  while (IsDigit(cursor.Peek())) {
-    const std::int64_t digit = DigitValue(cursor.Peek());
+  for (; IsDigit(*position); ++position) {
+    const std::int64_t digit = DigitValue(*position);
     value = value > (ScannedNumber::kExponentCap - digit) / 10 ? ScannedNumber::kExponentCap
                                                                : value * 10 + digit;
-    cursor.Advance();
   }
   return value;
 }
 
 }  // namespace
 
-ScannedNumber ScanNumber(std::string_view folded) {
+ScannedNumber ScanNumber(const char* folded) {
   ScannedNumber number;
-  Cursor cursor(folded);
-  while (IsWhiteSpace(cursor.Peek())) {
-    cursor.Advance();
+  const char* position = folded;
+  while (IsWhiteSpace(*position)) {
+    ++position;
   }
-  if (cursor.Peek() == '+' || cursor.Peek() == '-') {
-    number.negative = cursor.Peek() == '-';
-    cursor.Advance();
+  if (*position == '+' || *position == '-') {
+    number.negative = *position == '-';
+    ++position;
   }
 
-  while (IsDigit(cursor.Peek())) {
-    number.has_digits = true;
-    CollectDigit(number, DigitValue(cursor.Peek()), false);
-    cursor.Advance();
+  // Counted in locals: stores into the digit bytes could otherwise alias them.
+  int count = 0;
+  std::int64_t adjustment = 0;
+
+  // Before the point: zeros before the first non-zero digit count for nothing; digits beyond
+  // the 25th are not kept but raise the adjustment.
+  const char* const mantissa = position;
+  while (*position == '0') {
+    ++position;
   }
-  // Without digits before it, the point belongs to the number only if a digit follows it.
-  if (cursor.Peek() == '.' && (number.has_digits || IsDigit(cursor.Peek(1)))) {
-    cursor.Advance();
-    while (IsDigit(cursor.Peek())) {
-      number.has_digits = true;
-      CollectDigit(number, DigitValue(cursor.Peek()), true);
-      cursor.Advance();
+  for (; IsDigit(*position); ++position) {
+    if (count < ScannedNumber::kMaxDigits) {
+      number.digits[static_cast<std::size_t>(count++)] = DigitValue(*position);
+    } else {
+      ++adjustment;
     }
   }
-  if (!number.has_digits) {
+  bool has_digits = position != mantissa;
+
+  // After the point, which needs a digit before it or directly after it: zeros before the first
+  // non-zero digit only move the point; digits beyond the 25th are ignored.
+  if (*position == '.' && (has_digits || IsDigit(position[1]))) {
+    ++position;
+    const char* const fraction = position;
+    if (count == 0) {
+      for (; *position == '0'; ++position) {
+        --adjustment;
+      }
+    }
+    for (; IsDigit(*position); ++position) {
+      if (count < ScannedNumber::kMaxDigits) {
+        number.digits[static_cast<std::size_t>(count++)] = DigitValue(*position);
+        --adjustment;
+      }
+    }
+    has_digits = has_digits || position != fraction;
+  }
+  number.digit_count = count;
+  number.adjustment = adjustment;
+  number.has_digits = has_digits;
+  if (!has_digits) {
+    number.stop = static_cast<std::size_t>(position - folded);
     return number;
   }
 
   // An exponent letter counts only when a digit follows it, directly or after one sign.
-  if (IsExponentLetter(cursor.Peek())) {
-    const char after_letter = cursor.Peek(1);
+  if (IsExponentLetter(*position)) {
+    const char after_letter = position[1];
     const bool has_sign = after_letter == '+' || after_letter == '-';
-    if (IsDigit(cursor.Peek(has_sign ? 2 : 1))) {
+    if (IsDigit(position[has_sign ? 2 : 1])) {
       number.exponent_negative = after_letter == '-';
-      cursor.Advance(has_sign ? 2 : 1);
-      number.exponent = ReadExponentDigits(cursor);
+      position += has_sign ? 2 : 1;
+      number.exponent = ReadExponentDigits(position);
     }
   }
+  number.stop = static_cast<std::size_t>(position - folded);
   return number;
 }
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 namespace quorvel {
 
@@ -22,9 +22,12 @@ struct ScannedNumber {
   std::int64_t exponent = 0;  // the exponent part's value, 0 to kExponentCap
   bool exponent_negative = false;
   bool has_digits = false;  // at least one digit, zero or not, belonged to the number
+  // Offset of the byte at which the scan stopped. To decide where to stop it reads at most the
+  // two bytes after that one (or up to the NUL); every byte before it is ASCII.
+  std::size_t stop = 0;
 };
 
-// `folded` is a folded copy (no byte in it is NUL). Everything after the number is ignored.
-ScannedNumber ScanNumber(std::string_view folded);
+// `folded` is a folded copy, NUL-terminated. Everything after the number is ignored.
+ScannedNumber ScanNumber(const char* folded);
 
 }  // namespace quorvel

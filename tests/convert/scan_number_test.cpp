@@ -38,7 +38,7 @@ TEST(ScanNumberTest, KeepsTwentyFiveDigitsAndCountsTheRestBeforeThePoint) {
 TEST(ScanNumberTest, ReadsTheExponentExactlyAndSaturatesOnlyFarAway) {
   EXPECT_EQ(ScanNumber("1e0000000000000000005300").exponent, 5300);
   EXPECT_EQ(ScanNumber("1E+123456789012").exponent, 123456789012);
-  EXPECT_EQ(ScanNumber(std::string("1e") + std::string(5000, '9')).exponent,
+  EXPECT_EQ(ScanNumber((std::string("1e") + std::string(5000, '9')).c_str()).exponent,
             ScannedNumber::kExponentCap);
 }
 

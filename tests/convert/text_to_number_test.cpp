@@ -4,10 +4,14 @@
 
 #include <bit>
 #include <cfloat>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "convert/fold_full_width.h"
+#include "convert/number_from_scan.h"
+#include "convert/scan_number.h"
 #include "convert/typed_value.h"
 
 namespace quorvel {
@@ -101,6 +105,28 @@ TEST(TextToNumberTest, EdgeCases) {
   for (const TextCase& c : cases) {
     for (const std::string& text : c.texts) {
       EXPECT_EQ(BitsOf(text), c.expected_bits) << '"' << text << '"';
+    }
+  }
+}
+
+// An ASCII text is scanned where it stands unless the scan read a byte of 0x80 or above; the
+// result must always be that of scanning the folded copy. Full-width characters are spliced
+// into ASCII numbers at every position, so they fall before, at and just after the place where
+// the scan of the unfolded text stops.
+TEST(TextToNumberTest, ScanningInPlaceGivesWhatTheFoldedCopyGives) {
+  const std::string numbers[] = {"12.5e+3x", "-.5d-2",  "  +7.e5",
+                                 "1e",       "1e+",     ".",
+                                 "-.",       "0.000e1", "123456789012345678901234567e-3",
+                                 "3,4",      ""};
+  const std::string inserts[] = {"\xA3\xB5", "\xA3\xE5", "\xA3\xAB", "\xA3\xAD", "\xA3\xAE",
+                                 "\xA1\xA1", "\xC8\xFD", "\xA3",     "\x81"};
+  for (const std::string& number : numbers) {
+    for (std::size_t at = 0; at <= number.size(); ++at) {
+      for (const std::string& insert : inserts) {
+        const std::string text = number.substr(0, at) + insert + number.substr(at);
+        const double expected = NumberFromScan(ScanNumber(FoldFullWidth(text.c_str()).c_str()));
+        EXPECT_EQ(BitsOf(text), Bits(expected)) << '"' << text << '"';
+      }
     }
   }
 }
