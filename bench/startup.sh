@@ -6,7 +6,7 @@
 #
 # For each start: the time from starting the program to its window being mapped and painted
 # (the first frame with drawn content), and the resident memory of the program and its
-# children SETTLE_MS after that. The programs take turns, RUNS rounds after one warm-up
+# children SETTLE_MS after that: RSS, and PSS, which shares library pages among their users. The programs take turns, RUNS rounds after one warm-up
 # round, and the median of each is printed. galculator and gnome-calculator are installed
 # with apt-get when missing; they are used by this script only.
 #
@@ -125,17 +125,19 @@ for round in $(seq "$runs"); do
   measure_round "$round"
 done
 
-printf '\n%-18s %14s %14s %14s\n' program "start-up ms" "(min - max)" "resident MB"
+printf '\n%-18s %12s %16s %9s %9s\n' program "start-up ms" "(min - max)" "RSS MB" "PSS MB"
 for name in "${names[@]}"; do
   file="$work/$name.txt"
   start=$(cut -d' ' -f1 "$file" | median)
   low=$(cut -d' ' -f1 "$file" | sort -n | head -n 1)
   high=$(cut -d' ' -f1 "$file" | sort -n | tail -n 1)
   rss=$(cut -d' ' -f2 "$file" | median)
-  printf '%-18s %14.1f %14s %14.1f\n' "$name" "$start" "($low - $high)" "$(awk -v kb="$rss" 'BEGIN { print kb / 1024 }')"
+  pss=$(cut -d' ' -f3 "$file" | median)
+  printf '%-18s %12.1f %16s %9.1f %9.1f\n' "$name" "$start" "($low - $high)" \
+    "$(awk -v kb="$rss" 'BEGIN { print kb / 1024 }')" "$(awk -v kb="$pss" 'BEGIN { print kb / 1024 }')"
 done
 for name in "${names[@]}"; do
-  printf '%s runs (ms kB):' "$name"
+  printf '%s runs (ms, RSS kB, PSS kB):' "$name"
   tr '\n' ';' <"$work/$name.txt"
   echo
 done

@@ -1,6 +1,6 @@
 // Measures one start of a desktop program on the current X display: the time from starting
 // it to its first top-level window being mapped and painted, and its resident memory a
-// moment later. Used by startup.sh; prints "MILLISECONDS RESIDENT_KB" and stops the program.
+// moment later. Used by startup.sh; prints "MILLISECONDS RSS_KB PSS_KB" and stops the program.
 //
 //   startup_probe SETTLE_MS COMMAND [ARGUMENT...]
 //
@@ -48,8 +48,13 @@ std::size_t DistinctColours(Display* display, Window window) {
   return colours.size();
 }
 
-// Resident memory of the process and every descendant, in kB.
-long ResidentKb(pid_t root) {
+struct Memory {
+  long resident_kb = 0;      // Rss: every page in memory, shared library code included
+  long proportional_kb = 0;  // Pss: shared pages divided among the processes that map them
+};
+
+// The memory of the process and every descendant.
+Memory MemoryOf(pid_t root) {
   std::vector<pid_t> family{root};
   for (std::size_t i = 0; i < family.size(); ++i) {
     for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
@@ -67,18 +72,15 @@ long ResidentKb(pid_t root) {
       if (parent == family[i]) family.push_back(static_cast<pid_t>(std::stol(name)));
     }
   }
-  long total = 0;
+  Memory total;
   for (const pid_t pid : family) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
     std::string key;
-    while (status >> key) {
-      if (key == "VmRSS:") {
-        long kb = 0;
-        status >> kb;
-        total += kb;
-        break;
-      }
-      status.ignore(1 << 16, '\n');
+    while (rollup >> key) {
+      long kb = 0;
+      if (key == "Rss:" && rollup >> kb) total.resident_kb += kb;
+      if (key == "Pss:" && rollup >> kb) total.proportional_kb += kb;
+      rollup.ignore(1 << 16, '\n');
     }
   }
   return total;
@@ -147,10 +149,10 @@ int main(int argc, char** argv) {
   }
   const auto painted = std::chrono::steady_clock::now();
   std::this_thread::sleep_for(settle);
-  const long resident = ResidentKb(child);
+  const Memory memory = MemoryOf(child);
   Stop(child);
   XCloseDisplay(display);
   const std::chrono::duration<double, std::milli> elapsed = painted - started;
-  std::printf("%.1f %ld\n", elapsed.count(), resident);
+  std::printf("%.1f %ld %ld\n", elapsed.count(), memory.resident_kb, memory.proportional_kb);
   return 0;
 }
