@@ -115,6 +115,10 @@ TEST(ArithmeticTest, TableOfResults) {
 // Operands that reach the places where roundings are decided: arbitrary bit patterns, sums
 // whose low bits fall just at the 64th and 53rd significant bit, products and quotients at
 // the edges of the exponent range, and a fixed set of special values.
+int OtherExponent(double other) {
+  return std::isfinite(other) && other != 0.0 ? std::ilogb(other) : 0;
+}
+
 double RandomOperand(std::mt19937_64& random, double other) {
   static const std::vector<double> kSpecials = {0.0,
                                                 -0.0,
@@ -140,7 +144,7 @@ double RandomOperand(std::mt19937_64& random, double other) {
       // Half of them sparse, such as 2^11 + 1, which lands on both rounding points at once.
       const std::uint64_t sparse = 0x800 | (std::uint64_t{1} << ((bits >> 32) % 12));
       const auto small = static_cast<double>((bits >> 41) & 1 ? sparse : bits & 0xFFF);
-      const int exponent = std::ilogb(other) - 50 - static_cast<int>((bits >> 12) % 26);
+      const int exponent = OtherExponent(other) - 50 - static_cast<int>((bits >> 12) % 26);
       const double value = std::ldexp(small, exponent);
       return (bits >> 40) & 1 ? -value : value;
     }
