@@ -27,8 +27,8 @@ double FromBits(std::uint64_t bits) { return std::bit_cast<double>(bits); }
 // returns the one with the larger fraction, and on equal fractions the positive one.
 // Both paths share this rule so that NaN operands give the same bits everywhere.
 std::optional<double> NanOperandResult(double first, double second) {
-  std::uint64_t a = std::bit_cast<std::uint64_t>(first);
-  std::uint64_t b = std::bit_cast<std::uint64_t>(second);
+  auto a = std::bit_cast<std::uint64_t>(first);
+  auto b = std::bit_cast<std::uint64_t>(second);
   const bool a_nan = IsNan(a);
   const bool b_nan = IsNan(b);
   if (!a_nan && !b_nan) return std::nullopt;

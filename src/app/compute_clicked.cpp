@@ -22,7 +22,7 @@ PropertyWord ReadSelection() {
 // The number in an operand box. An empty box hands out no text and counts as the empty
 // text; a text handed out is released as soon as it is converted.
 double ReadOperand(std::uint32_t box_id) {
-  const auto text = reinterpret_cast<TextValue>(
+  auto* const text = reinterpret_cast<TextValue>(
       Services().ReadProperty(kMainWindowId, box_id, kEditBoxContent, kWholeValue));
   const char* const converted = text != nullptr ? text : "";
   const double number =

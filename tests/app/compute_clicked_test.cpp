@@ -77,7 +77,7 @@ class ComputeClickedTest : public ::testing::Test {
                     << std::dec << property;
       return 0;
     }
-    test.calls_.push_back(box == &test.box1_ ? "read 1" : "read 2");
+    test.calls_.emplace_back(box == &test.box1_ ? "read 1" : "read 2");
     // An empty box hands out no text.
     if (box->empty()) return 0;
     const TextValue text = CopyToValue(*box);
