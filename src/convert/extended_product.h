@@ -40,12 +40,12 @@ inline FiniteProduct MultiplyFinite(std::int32_t x_exponent, Uint128 x_significa
   const std::uint64_t y2 = (y_low >> 32) & kLimbMask;
   const std::uint64_t y3 = y_low >> 48;
 
-  Uint128 accumulator = Uint128{x4 * y4} << 64;
-  accumulator += Uint128{x4} * y_low;
-  accumulator += Uint128{x_low} * y4;
-  accumulator += x1 * y3 + x2 * y2 + x3 * y1;
-  accumulator += Uint128{x2 * y3 + x3 * y2} << 16;
-  accumulator += Uint128{x3 * y3} << 32;
+  const std::uint64_t top = x4 * y4;
+  const std::uint64_t at_bit_0 = x1 * y3 + x2 * y2 + x3 * y1;
+  const std::uint64_t at_bit_16 = x2 * y3 + x3 * y2;
+  const std::uint64_t at_bit_32 = x3 * y3;
+  Uint128 accumulator = (Uint128{top} << 64) + Uint128{x4} * y_low + Uint128{x_low} * y4 +
+                        at_bit_0 + (Uint128{at_bit_16} << 16) + (Uint128{at_bit_32} << 32);
 
   std::int32_t exponent = x_exponent + y_exponent + 1;
   if ((accumulator >> 95) == 0) {

@@ -65,8 +65,9 @@ double RoundToDouble(const ExtendedReal& value, bool negative) {
     if (exponent >= kInfiniteExponent) {
       return std::bit_cast<double>(sign | kInfinityBits);
     }
-    const auto biased = static_cast<std::uint64_t>(exponent + kExponentBias);
-    return std::bit_cast<double>(sign | (biased << kFractionBits) | (retained & kFractionMask));
+    const std::int32_t biased = exponent + kExponentBias;  // 1 to 2046
+    return std::bit_cast<double>(sign | (static_cast<std::uint64_t>(biased) << kFractionBits) |
+                                 (retained & kFractionMask));
   }
 
   // Subnormal or zero: after the shift the field's top position weighs 2^-1023, so its top 52

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace quorvel {
 namespace {
@@ -27,7 +28,7 @@ TEST(FoldFullWidthTest, FoldsTheListedPairs) {
 }
 
 TEST(FoldFullWidthTest, KeepsOtherPairsAndAsciiAsTheyAre) {
-  const std::string kept[] = {
+  const std::vector<std::string> kept = {
       "\xA3\xA0",     // the full-width row below its first form
       "\xA3\xFF",     // and above its last
       "\xA1\xA2",     // another symbol of row A1

@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <vector>
 
 #include "convert/extended_real.h"
 #include "convert/uint128.h"
@@ -34,7 +35,7 @@ struct RoundingCase {
 };
 
 TEST(RoundToDoubleTest, RoundsOnceWithHalfwayTowardZero) {
-  const RoundingCase cases[] = {
+  const std::vector<RoundingCase> cases = {
       {"exact", 0, kOne, 0x3FF0000000000000},
       {"halfway stays", 0, kOne + kHalfUnit, 0x3FF0000000000000},
       {"halfway of an odd one stays too", 0, kOne + 3 * kHalfUnit, 0x3FF0000000000001},
