@@ -104,8 +104,8 @@ void QtBinding::StackControls(const LoadedWindow& window) {
   LayerWindow* widget = Window(window.window.id());
   if (widget == nullptr) return;
   // Raising from the last to the first leaves the first stored control on top.
-  for (auto control = window.controls.rbegin(); control != window.controls.rend(); ++control) {
-    if (QWidget* made = widget->Control(control->id())) made->raise();
+  for (std::size_t i = window.controls.size(); i-- > 0;) {
+    if (QWidget* made = widget->Control(window.controls[i].id())) made->raise();
   }
   // Qt's own focus chain follows the tab order too.
   QWidget* previous = nullptr;

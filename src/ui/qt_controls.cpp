@@ -374,7 +374,7 @@ QWidget* MakeControlWidget(const LoadedControl& control, QWidget* window,
   widget->setFocusPolicy(control.description->takes_focus ? Qt::StrongFocus : Qt::NoFocus);
   // Everything but visibility, which the window services turn on after stacking. The kind's
   // own properties come first, so that the font is set before the geometry depends on it.
-  const std::int32_t count = static_cast<std::int32_t>(control.properties.size());
+  const auto count = static_cast<std::int32_t>(control.properties.size());
   for (std::int32_t number = kFirstKindProperty; number < count; ++number) {
     ApplyControlProperty(widget, control, number);
   }

@@ -20,7 +20,7 @@ QString ChineseFamily();
 QFont DefaultGuiFont();
 
 // The font a stored font stands for; none gives the default GUI font.
-QFont MakeFont(const std::optional<Font>& font);
+QFont MakeFont(const std::optional<Font>& stored);
 
 // A stored colour; kNoColour gives the style's button-face colour.
 QColor MakeColour(std::int32_t colour);

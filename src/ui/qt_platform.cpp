@@ -27,13 +27,13 @@ class LayerStyle : public QProxyStyle {
 
 QtPlatform::QtPlatform(int& argc, char** argv)
     : application_(std::make_unique<QApplication>(argc, argv)),
-      binding_(std::make_unique<QtBinding>()) {
+      binding_(std::make_unique<QtBinding>()),
+      previous_binding_(InstallPlatformBinding(binding_.get())),
+      previous_reporter_(SwapErrorReporter(ShowRunTimeErrorBox)) {
   QApplication::setStyle(new LayerStyle);  // the application takes ownership
   QApplication::setPalette(QApplication::style()->standardPalette());
   QApplication::setFont(DefaultGuiFont());
   QApplication::setQuitOnLastWindowClosed(false);  // the window services post the quit
-  previous_binding_ = InstallPlatformBinding(binding_.get());
-  previous_reporter_ = SwapErrorReporter(ShowRunTimeErrorBox);
 }
 
 QtPlatform::~QtPlatform() {

@@ -140,8 +140,10 @@ void LoadWindow(std::uint32_t window_id) {
   if (!binding.CreateWindow(window, left, top, state.prepared->default_icon_xpm)) {
     RaiseRunTimeError(messages::kLoadWindowFailed);
   }
-  for (auto control = window.controls.rbegin(); control != window.controls.rend(); ++control) {
-    if (!binding.CreateControl(window, *control)) RaiseRunTimeError(messages::kLoadWindowFailed);
+  for (std::size_t i = window.controls.size(); i-- > 0;) {
+    if (!binding.CreateControl(window, window.controls[i])) {
+      RaiseRunTimeError(messages::kLoadWindowFailed);
+    }
   }
   binding.StackControls(window);
   for (const LoadedControl& control : window.controls) {
@@ -174,7 +176,7 @@ PropertyTarget FindTarget(std::uint32_t window_id, std::uint32_t control_id,
   const auto entry = state.windows.find(window_id);
   if (entry == state.windows.end()) RaiseRunTimeError(messages::kPropertyWindowNotLoaded);
   LoadedWindow& window = *entry->second;
-  LoadedControl* control = const_cast<LoadedControl*>(window.Find(control_id));
+  auto* control = const_cast<LoadedControl*>(window.Find(control_id));
   if (control == nullptr) RaiseRunTimeError(messages::UnknownControl(control_id));
   if (property < 0 || property >= PropertyCount(control->kind())) {
     RaiseRunTimeError(messages::MissingProperty(property));
@@ -360,9 +362,9 @@ std::optional<Font> WithFontMember(const std::optional<Font>& stored, std::int32
 Bytes BytesFromWord(PropertyWord word) {
   if (word == 0) return {};
   const auto* data = reinterpret_cast<const std::uint8_t*>(word);
-  const std::uint32_t length =
-      data[0] | (data[1] << 8U) | (data[2] << 16U) | (static_cast<std::uint32_t>(data[3]) << 24U);
-  return Bytes(data + 4, data + 4 + length);
+  std::uint32_t length = 0;
+  for (int i = 3; i >= 0; --i) length = (length << 8U) | data[i];
+  return {data + 4, data + 4 + length};
 }
 
 PropertyValue FromWord(const PropertyValue& stored, std::int32_t member, PropertyWord word) {
@@ -398,14 +400,13 @@ void RunHandler(Routine handler) {
     state.waiting_handlers.push_back(handler);
     return;
   }
-  // Clears the running mark however the handlers end.
-  struct RunningMark {
-    explicit RunningMark(bool& flag) : flag_(flag) { flag_ = true; }
-    RunningMark(const RunningMark&) = delete;
-    RunningMark& operator=(const RunningMark&) = delete;
-    ~RunningMark() { flag_ = false; }
-    bool& flag_;
-  } mark(state.handler_running);
+  // The running mark is cleared however the handlers end.
+  struct ClearOnExit {
+    bool& flag;
+    ~ClearOnExit() { flag = false; }
+  };
+  state.handler_running = true;
+  const ClearOnExit clear{state.handler_running};
   handler();
   while (!state.waiting_handlers.empty()) {
     const Routine next = state.waiting_handlers.front();
@@ -487,16 +488,16 @@ const LoadedWindow* FindLoadedWindow(std::uint32_t window_id) {
 
 std::vector<std::uint32_t> ComputeTabOrder(const WindowDescription& window) {
   std::vector<const ControlDescription*> focusable;
-  for (auto control = window.controls.rbegin(); control != window.controls.rend(); ++control) {
-    if (control->takes_focus && control->visible && !control->disabled) {
-      focusable.push_back(&*control);
-    }
+  for (std::size_t i = window.controls.size(); i-- > 0;) {
+    const ControlDescription& control = window.controls[i];
+    if (control.takes_focus && control.visible && !control.disabled) focusable.push_back(&control);
   }
   std::stable_sort(focusable.begin(), focusable.end(),
                    [](const ControlDescription* a, const ControlDescription* b) {
                      return a->tab_number < b->tab_number;
                    });
   std::vector<std::uint32_t> order;
+  order.reserve(focusable.size());
   for (const ControlDescription* control : focusable) order.push_back(control->id);
   return order;
 }

@@ -51,19 +51,19 @@ FloatingPointState at_register;
 Routine registered = nullptr;
 
 void FakePrepare() {
-  calls.push_back("PrepareProgram");
+  calls.emplace_back("PrepareProgram");
   at_prepare = CurrentState();
 }
 void FakeRegister(Routine routine) {
-  calls.push_back("RegisterExitRoutine");
+  calls.emplace_back("RegisterExitRoutine");
   at_register = CurrentState();
   registered = routine;
 }
 void FakeLoad(std::uint32_t window_id) {
-  calls.push_back("LoadWindow " + std::to_string(window_id));
+  calls.emplace_back("LoadWindow " + std::to_string(window_id));
 }
 int FakeLoop() {
-  calls.push_back("RunMessageLoop");
+  calls.emplace_back("RunMessageLoop");
   return 7;  // whatever the loop gives, StartProgram returns 0
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace quorvel {
 namespace {
 
@@ -11,7 +13,7 @@ struct GbkCase {
 };
 
 TEST(Gbk, ConvertsBothWays) {
-  const GbkCase cases[] = {
+  const std::vector<GbkCase> cases = {
       {"", ""},
       {"Quorvel 1.5e3", "Quorvel 1.5e3"},
       {"\xE8\xAE\xA1\xE7\xAE\x97", "\xBC\xC6\xCB\xE3"},                      // 计算

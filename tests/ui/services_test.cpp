@@ -27,7 +27,6 @@ using testing::kComboId;
 using testing::kFirstEditId;
 using testing::kHiddenEditId;
 using testing::kLabelId;
-using testing::kSecondEditId;
 using testing::kTestWindowId;
 
 // Every call the services make into the platform, in order.
@@ -43,23 +42,23 @@ class RecordingBinding : public PlatformBinding {
   ScreenGeometry PrimaryScreen() override { return screen; }
   bool CreateWindow(const LoadedWindow& window, std::int32_t left, std::int32_t top,
                     std::span<const char* const* const> icon) override {
-    calls.push_back("window " + Hex(window.window.id()) + " at " + std::to_string(left) + "," +
-                    std::to_string(top) + " icons " + std::to_string(icon.size()));
+    calls.emplace_back("window " + Hex(window.window.id()) + " at " + std::to_string(left) + "," +
+                       std::to_string(top) + " icons " + std::to_string(icon.size()));
     return !window_fails;
   }
   bool CreateControl(const LoadedWindow&, const LoadedControl& control) override {
-    calls.push_back("create " + Hex(control.id()));
+    calls.emplace_back("create " + Hex(control.id()));
     return true;
   }
-  void StackControls(const LoadedWindow&) override { calls.push_back("stack"); }
+  void StackControls(const LoadedWindow&) override { calls.emplace_back("stack"); }
   void ShowControl(const LoadedWindow&, const LoadedControl& control) override {
     if (while_showing) while_showing();
-    calls.push_back("show " + Hex(control.id()));
+    calls.emplace_back("show " + Hex(control.id()));
   }
   void ShowWindow(const LoadedWindow& window) override {
     std::string order;
     for (const std::uint32_t id : window.tab_order) order += " " + Hex(id);
-    calls.push_back("show window, tab order" + order);
+    calls.emplace_back("show window, tab order" + order);
   }
   std::optional<PropertyValue> ReadLive(const LoadedWindow&, const LoadedControl& control,
                                         std::int32_t number) override {
@@ -68,14 +67,14 @@ class RecordingBinding : public PlatformBinding {
     return entry->second;
   }
   void Apply(const LoadedWindow&, const LoadedControl& control, std::int32_t number) override {
-    calls.push_back("apply " + Hex(control.id()) + " " + std::to_string(number));
+    calls.emplace_back("apply " + Hex(control.id()) + " " + std::to_string(number));
   }
   int RunLoop() override {
-    calls.push_back("loop");
+    calls.emplace_back("loop");
     return loop_code;
   }
-  void Quit(int code) override { calls.push_back("quit " + std::to_string(code)); }
-  void Release() override { calls.push_back("release"); }
+  void Quit(int code) override { calls.emplace_back("quit " + std::to_string(code)); }
+  void Release() override { calls.emplace_back("release"); }
 
   static std::string Hex(std::uint32_t id) {
     std::array<char, 16> text{};
@@ -89,7 +88,7 @@ std::vector<std::string>& Log() {
   return log;
 }
 
-void CountClick() { Log().push_back("click"); }
+void CountClick() { Log().emplace_back("click"); }
 
 // Writes the box as UTF-8 between markers, so that a death test can match it.
 void PrintBox(std::string_view box_text_gbk) {
@@ -224,7 +223,7 @@ TEST_F(ServicesTest, ReadsStoredIntegers) {
     std::int32_t member;
     PropertyWord expected;
   };
-  const Case cases[] = {
+  const std::vector<Case> cases = {
       {kTestWindowId, 2, -1, 300},
       {kTestWindowId, 9, -1, 2},
       {kTestWindowId, 10, -1, -16777216},  // no colour, 0xFF000000, sign-extended
@@ -296,7 +295,7 @@ TEST_F(ServicesTest, WritesStoreAndTakeEffect) {
     PropertyWord written;
     PropertyWord expected;
   };
-  const Case cases[] = {
+  const std::vector<Case> cases = {
       {kTestWindowId, 0, -1, -39, -39},
       {kLabelId, 5, -1, 0, 0},
       {kLabelId, 16, -1, 0xFF8800, 0xFF8800},
@@ -320,8 +319,8 @@ TEST_F(ServicesTest, WritesStoreAndTakeEffect) {
 
 TEST_F(ServicesTest, TextWritesAreCopied) {
   Load();
-  char text[] = "12.5";
-  WriteText(kFirstEditId, 8, text);
+  std::string text = "12.5";
+  WriteText(kFirstEditId, 8, text.c_str());
   text[0] = 'x';  // the caller's text stays the caller's
   EXPECT_EQ(ReadText(kFirstEditId, 8), "12.5");
   WriteText(kFirstEditId, 8, nullptr);
@@ -332,11 +331,11 @@ TEST_F(ServicesTest, TextWritesAreCopied) {
   WriteText(kComboId, 20, "");
   EXPECT_EQ(ReadText(kComboId, 20), std::nullopt);
 
-  const std::uint8_t picture[] = {3, 0, 0, 0, 0xAA, 0xBB, 0xCC};
-  Write(kLabelId, 18, reinterpret_cast<PropertyWord>(picture));
+  const std::array<std::uint8_t, 7> picture = {3, 0, 0, 0, 0xAA, 0xBB, 0xCC};
+  Write(kLabelId, 18, reinterpret_cast<PropertyWord>(picture.data()));
   const auto* read = reinterpret_cast<const std::uint8_t*>(Read(kLabelId, 18));
   ASSERT_NE(read, nullptr);
-  EXPECT_EQ(std::memcmp(read, picture, sizeof picture), 0);
+  EXPECT_EQ(std::memcmp(read, picture.data(), picture.size()), 0);
   Services().ReleaseValue(read);
 }
 
@@ -387,9 +386,9 @@ TEST_F(ServicesTest, EventsWhileLoadingAreDropped) {
 }
 
 void ClickThatClicksAgain() {
-  Log().push_back("outer begins");
+  Log().emplace_back("outer begins");
   if (Log().size() == 1) DeliverEvent(kTestWindowId, kButtonId, 0);
-  Log().push_back("outer ends");
+  Log().emplace_back("outer ends");
 }
 
 TEST_F(ServicesTest, HandlerIsNeverReentered) {
@@ -401,11 +400,11 @@ TEST_F(ServicesTest, HandlerIsNeverReentered) {
   EXPECT_EQ(Log(), expected);
 }
 
-void RecordExit() { Log().push_back("exit routine"); }
+void RecordExit() { Log().emplace_back("exit routine"); }
 
 class LoggingBinding : public RecordingBinding {
  public:
-  void Release() override { Log().push_back("release"); }
+  void Release() override { Log().emplace_back("release"); }
 };
 
 TEST_F(ServicesTest, EndCallsTheExitRoutineOnceThenReleases) {
