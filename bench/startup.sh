@@ -12,7 +12,11 @@
 #
 # Environment: RUNS (default 9), SETTLE_MS (default 1000), SCREEN_SIZE (default 1366x768).
 # All three run under the same conditions: one private D-Bus session, a fresh HOME, no
-# window manager, accessibility bridges off.
+# window manager, GTK's accessibility bridge off. Qt has no switch for its AT-SPI bridge: it
+# asks the session bus whether assistive technology is on (about 50 kB of quorvel's RSS).
+# galculator loads Mesa's GL driver (about 86 MB RSS) while the desktop portal is not yet
+# running on the bus; the warm-up round's gnome-calculator starts it, so the rounds measure
+# galculator as it runs in a desktop session that has the portal.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${RUNS:-9}
