@@ -26,9 +26,8 @@ struct WindowServices {
   int (*RunMessageLoop)();
   PropertyWord (*ReadProperty)(std::uint32_t window_id, std::uint32_t control_id,
                                std::int32_t property, std::int32_t member);
-  void (*WriteProperty)(std::uint32_t window_id, std::uint32_t control_id,
-                        std::int32_t property, std::int32_t member, PropertyWord value,
-                        std::uint32_t high_word);
+  void (*WriteProperty)(std::uint32_t window_id, std::uint32_t control_id, std::int32_t property,
+                        std::int32_t member, PropertyWord value, std::uint32_t high_word);
   void (*ReleaseValue)(const void* value);
 };
 
