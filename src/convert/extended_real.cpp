@@ -20,9 +20,7 @@ ExtendedReal MultiplyExtended(const ExtendedReal& x, const ExtendedReal& y) {
   if (finite.exponent >= extended_product::kInfiniteExponent) {
     product.kind = ExtendedReal::Kind::kInfinity;
   } else if (finite.exponent >= extended_product::kSmallestExponent) {
-    product.kind = ExtendedReal::Kind::kFinite;
-    product.exponent = finite.exponent;
-    product.significand = finite.significand;
+    product = FiniteExtended(finite.exponent, finite.significand, product.negative);
   }  // else it stays zero
   return product;
 }

@@ -24,6 +24,12 @@ inline constexpr int kSignificandBits = 80;
 inline constexpr Uint128 kSignificandTopBit = Uint128{1} << 79;
 inline constexpr Uint128 kSignificandMask = (Uint128{1} << 80) - 1;
 
+// A finite value; `significand` must have bit 79 as its top bit.
+constexpr ExtendedReal FiniteExtended(std::int32_t exponent, Uint128 significand,
+                                      bool negative = false) {
+  return {ExtendedReal::Kind::kFinite, negative, exponent, significand};
+}
+
 // The product as the fixed procedure forms it: only the 16-bit limb products with
 // i + j >= 4 enter a 96-bit accumulator, which is normalised and rounded half-even to 80 bits.
 ExtendedReal MultiplyExtended(const ExtendedReal& x, const ExtendedReal& y);

@@ -31,10 +31,8 @@ constexpr std::array<ExtendedReal, kPowerOfTenFactorCount> ToExtended(
     const PowerOfTenFactorTable& bits) {
   std::array<ExtendedReal, kPowerOfTenFactorCount> factors{};
   for (std::size_t i = 0; i < bits.size(); ++i) {
-    factors[i].kind = ExtendedReal::Kind::kFinite;
-    factors[i].exponent = bits[i].exponent;
-    factors[i].significand =
-        (Uint128{bits[i].significand_high} << 64) | Uint128{bits[i].significand_low};
+    factors[i] = FiniteExtended(bits[i].exponent, (Uint128{bits[i].significand_high} << 64) |
+                                                      Uint128{bits[i].significand_low});
   }
   return factors;
 }

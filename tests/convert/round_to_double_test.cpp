@@ -12,16 +12,9 @@
 namespace quorvel {
 namespace {
 
-ExtendedReal Finite(std::int32_t exponent, Uint128 significand) {
-  ExtendedReal value;
-  value.kind = ExtendedReal::Kind::kFinite;
-  value.exponent = exponent;
-  value.significand = significand;
-  return value;
-}
-
 std::uint64_t Rounded(std::int32_t exponent, Uint128 significand, bool negative = false) {
-  return std::bit_cast<std::uint64_t>(RoundToDouble(Finite(exponent, significand), negative));
+  return std::bit_cast<std::uint64_t>(
+      RoundToDouble(FiniteExtended(exponent, significand), negative));
 }
 
 constexpr Uint128 kOne = kSignificandTopBit;

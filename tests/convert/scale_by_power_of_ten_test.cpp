@@ -12,16 +12,8 @@
 namespace quorvel {
 namespace {
 
-ExtendedReal Finite(std::int32_t exponent, Uint128 significand) {
-  ExtendedReal value;
-  value.kind = ExtendedReal::Kind::kFinite;
-  value.exponent = exponent;
-  value.significand = significand;
-  return value;
-}
-
 // Some value whose low bits are not zero, so that every product rounds.
-const ExtendedReal kSample = Finite(3, (Uint128{0xB5A3} << 64) | 0x9F1E2D3C4B5A6978U);
+const ExtendedReal kSample = FiniteExtended(3, (Uint128{0xB5A3} << 64) | 0x9F1E2D3C4B5A6978U);
 
 TEST(ScaleByPowerOfTenTest, ZeroReturnsTheValueUnchanged) {
   EXPECT_EQ(ScaleByPowerOfTen(kSample, 0), kSample);
@@ -57,7 +49,7 @@ TEST(ScaleByPowerOfTenTest, SaturatesToInfinityAndZero) {
   EXPECT_EQ(ScaleByPowerOfTen(kSample, INT32_MAX).kind, ExtendedReal::Kind::kInfinity);
   EXPECT_EQ(ScaleByPowerOfTen(kSample, INT32_MIN).kind, ExtendedReal::Kind::kZero);
   // 10^4932 is still finite in the extended format (the largest is about 1.19e4932).
-  const ExtendedReal one = Finite(0, kSignificandTopBit);
+  const ExtendedReal one = FiniteExtended(0, kSignificandTopBit);
   EXPECT_EQ(ScaleByPowerOfTen(one, 4932).kind, ExtendedReal::Kind::kFinite);
   EXPECT_EQ(ScaleByPowerOfTen(one, 4933).kind, ExtendedReal::Kind::kInfinity);
 }
