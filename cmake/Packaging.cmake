@@ -6,8 +6,6 @@
 #   share/icons/hicolor/<n>x<n>/apps/<id>.png   (n = 16, 32, 48)
 #   share/metainfo/<id>.metainfo.xml
 
-set(QUORVEL_APP_ID io.github.quorvel.Quorvel)
-
 foreach(program IN ITEMS quorvel quorvel-calc quorvel_calc)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -34,6 +34,8 @@ QtPlatform::QtPlatform(int& argc, char** argv)
   QApplication::setPalette(QApplication::style()->standardPalette());
   QApplication::setFont(DefaultGuiFont());
   QApplication::setQuitOnLastWindowClosed(false);  // the window services post the quit
+  // Lets desktops and Wayland compositors match the window to its launcher and icon.
+  QApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
 }
 
 QtPlatform::~QtPlatform() {
