@@ -20,6 +20,7 @@ QUORVEL_TEST_PACKAGES=(
   clang-format clang-tidy
   xvfb xauth xdotool xclip x11-utils imagemagick   # end-to-end tests on a virtual display
   weston                                           # ... and on a headless Wayland compositor
+  openbox                                          # ... and under a window manager with frames
   appstream desktop-file-utils                     # validate the launcher and metainfo
   dpkg-dev file                                    # CPack derives the .deb dependencies
 )

@@ -30,6 +30,7 @@ E2E_ARTIFACTS=""
 E2E_TMP=""
 E2E_XVFB_PID=""
 E2E_WESTON_PID=""
+E2E_WM_PID=""
 E2E_PROGRAM_PID=""
 E2E_WINDOW=""
 E2E_EXIT_STATUS=""
@@ -64,7 +65,7 @@ e2e_cleanup() {
     wait "$E2E_PROGRAM_PID" 2>/dev/null || true
   fi
   local server
-  for server in "$E2E_XVFB_PID" "$E2E_WESTON_PID"; do
+  for server in "$E2E_WM_PID" "$E2E_XVFB_PID" "$E2E_WESTON_PID"; do
     if [[ -n "$server" ]] && kill -0 "$server" 2>/dev/null; then
       kill "$server" 2>/dev/null || true
       wait "$server" 2>/dev/null || true
@@ -117,6 +118,24 @@ e2e_start_display() {
   done
   export DISPLAY=":$(head -n 1 "$number_file")"
   e2e_log "Xvfb $size on $DISPLAY"
+}
+
+# e2e_start_window_manager: starts openbox, a reparenting window manager that draws frames,
+# on the Xvfb display and waits until it manages the screen (it announces itself through
+# _NET_SUPPORTING_WM_CHECK on the root window). The developer's own openbox settings are kept
+# out by a private XDG_CONFIG_HOME.
+e2e_start_window_manager() {
+  [[ -n "${DISPLAY:-}" ]] || e2e_fail "e2e_start_display must come first"
+  command -v openbox >/dev/null || e2e_fail "openbox is not installed (scripts/setup.sh test)"
+  XDG_CONFIG_HOME=$E2E_TMP/config openbox --sm-disable >"$E2E_ARTIFACTS/openbox.log" 2>&1 &
+  E2E_WM_PID=$!
+  local waited=0
+  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    kill -0 "$E2E_WM_PID" 2>/dev/null || e2e_fail "openbox ended at start: $(cat "$E2E_ARTIFACTS/openbox.log")"
+    ((waited++ < E2E_TIMEOUT * 20)) || e2e_fail "openbox did not start within $E2E_TIMEOUT s"
+    sleep 0.05
+  done
+  e2e_log "openbox on $DISPLAY"
 }
 
 # e2e_start_weston WIDTHxHEIGHT: starts the Wayland compositor weston with its headless
