@@ -226,7 +226,11 @@ e2e_window_geometry() {
 
 # e2e_type TEXT: types TEXT (any Unicode, full-width forms included) into the focused control.
 e2e_type() {
-  xdotool type --delay 30 -- "$1" || e2e_fail "xdotool could not type $1"
+  # Characters outside the keymap (full-width forms) are typed through a key remapped for the
+  # moment; a longer delay gives the program time to read each one before the next remap.
+  local delay=30
+  [[ "$1" == *[![:ascii:]]* ]] && delay=150
+  xdotool type --delay "$delay" -- "$1" || e2e_fail "xdotool could not type $1"
   sleep 0.1
 }
 
