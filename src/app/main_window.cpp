@@ -60,21 +60,6 @@ ControlDescription Window() {
   return window;
 }
 
-ControlDescription Control(ControlKind kind, std::uint32_t id, std::string name_gbk,
-                           std::int32_t left, std::int32_t top, std::int32_t width,
-                           std::int32_t height, bool takes_focus) {
-  ControlDescription control;
-  control.kind = kind;
-  control.id = id;
-  control.name_gbk = std::move(name_gbk);
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  control.takes_focus = takes_focus;
-  return control;
-}
-
 std::vector<PropertySetting> LabelSettings(std::string text_gbk, const Font& font,
                                            std::int32_t text_colour) {
   return {
@@ -107,10 +92,10 @@ WindowDescription Describe() {
   description.window = Window();
 
   // 标签2: the maker's credit line, 作者：林晓舟 电话：5550123 QQ：5550456
-  ControlDescription label2 = Control(ControlKind::kLabel, kLabel2Id,
-                                      "\xB1\xEA\xC7\xA9"
-                                      "2",
-                                      31, 185, 328, 24, false);
+  ControlDescription label2 = MakeControl(ControlKind::kLabel, kLabel2Id,
+                                          "\xB1\xEA\xC7\xA9"
+                                          "2",
+                                          31, 185, 328, 24, false);
   label2.settings = LabelSettings(
       "\xD7\xF7\xD5\xDF\xA3\xBA\xC1\xD6\xCF\xFE\xD6\xDB \xB5\xE7\xBB\xB0\xA3\xBA"
       "5550123 QQ\xA3\xBA"
@@ -118,10 +103,10 @@ WindowDescription Describe() {
       SongFont(16, 400), Rgb(0x00, 0x88, 0xFF));
 
   // 组合框1: the operator
-  ControlDescription combo1 = Control(ControlKind::kComboBox, kComboBox1Id,
-                                      "\xD7\xE9\xBA\xCF\xBF\xF2"
-                                      "1",
-                                      130, 53, 40, 20, true);
+  ControlDescription combo1 = MakeControl(ControlKind::kComboBox, kComboBox1Id,
+                                          "\xD7\xE9\xBA\xCF\xBF\xF2"
+                                          "1",
+                                          130, 53, 40, 20, true);
   combo1.settings = {
       {8, 2},                              // type: drop-down list
       {9, std::string()},                  // content
@@ -142,10 +127,10 @@ WindowDescription Describe() {
   };
 
   // 按钮1: "计算", bound to the calculation
-  ControlDescription button1 = Control(ControlKind::kButton, kButton1Id,
-                                       "\xB0\xB4\xC5\xA5"
-                                       "1",
-                                       186, 120, 80, 32, true);
+  ControlDescription button1 = MakeControl(ControlKind::kButton, kButton1Id,
+                                           "\xB0\xB4\xC5\xA5"
+                                           "1",
+                                           186, 120, 80, 32, true);
   button1.events = {{0, ComputeClicked}};
   button1.settings = {
       {8, Bytes()},                           // picture: none
@@ -157,10 +142,10 @@ WindowDescription Describe() {
   };
 
   // 标签1: "="
-  ControlDescription label1 = Control(ControlKind::kLabel, kLabel1Id,
-                                      "\xB1\xEA\xC7\xA9"
-                                      "1",
-                                      37, 87, 80, 24, false);
+  ControlDescription label1 = MakeControl(ControlKind::kLabel, kLabel1Id,
+                                          "\xB1\xEA\xC7\xA9"
+                                          "1",
+                                          37, 87, 80, 24, false);
   label1.settings = LabelSettings("=", SongFont(35, 700), Rgb(0x00, 0x00, 0x80));
 
   // The three edit boxes take every default of their kind.
@@ -169,18 +154,18 @@ WindowDescription Describe() {
       std::move(combo1),
       std::move(button1),
       std::move(label1),
-      Control(ControlKind::kEditBox, kEditBox3Id,
-              "\xB1\xE0\xBC\xAD\xBF\xF2"
-              "3",
-              32, 120, 120, 28, true),
-      Control(ControlKind::kEditBox, kEditBox2Id,
-              "\xB1\xE0\xBC\xAD\xBF\xF2"
-              "2",
-              184, 49, 80, 31, true),
-      Control(ControlKind::kEditBox, kEditBox1Id,
-              "\xB1\xE0\xBC\xAD\xBF\xF2"
-              "1",
-              32, 48, 80, 32, true),
+      MakeControl(ControlKind::kEditBox, kEditBox3Id,
+                  "\xB1\xE0\xBC\xAD\xBF\xF2"
+                  "3",
+                  32, 120, 120, 28, true),
+      MakeControl(ControlKind::kEditBox, kEditBox2Id,
+                  "\xB1\xE0\xBC\xAD\xBF\xF2"
+                  "2",
+                  184, 49, 80, 31, true),
+      MakeControl(ControlKind::kEditBox, kEditBox1Id,
+                  "\xB1\xE0\xBC\xAD\xBF\xF2"
+                  "1",
+                  32, 48, 80, 32, true),
   };
   return description;
 }

@@ -1,6 +1,7 @@
 #include "ui/window_description.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -132,6 +133,21 @@ ValueType PropertyType(ControlKind kind, std::int32_t number) {
   if (number == kTag) return ValueType::kText;
   if (number < kFirstKindProperty) return ValueType::kInteger;
   return TypeOf(KindDefaults(kind).at(static_cast<std::size_t>(number - kFirstKindProperty)));
+}
+
+ControlDescription MakeControl(ControlKind kind, std::uint32_t id, std::string name_gbk,
+                               std::int32_t left, std::int32_t top, std::int32_t width,
+                               std::int32_t height, bool takes_focus) {
+  ControlDescription control;
+  control.kind = kind;
+  control.id = id;
+  control.name_gbk = std::move(name_gbk);
+  control.left = left;
+  control.top = top;
+  control.width = width;
+  control.height = height;
+  control.takes_focus = takes_focus;
+  return control;
 }
 
 bool KindRaisesEvents(ControlKind kind) { return kind != ControlKind::kLabel; }

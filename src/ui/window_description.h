@@ -145,6 +145,11 @@ struct ProgramDescription {
   std::vector<const char* const*> default_icon_xpm;
 };
 
+// A visible, enabled control entry with the kind's defaults, tab number 0 and no events.
+ControlDescription MakeControl(ControlKind kind, std::uint32_t id, std::string name_gbk,
+                               std::int32_t left, std::int32_t top, std::int32_t width,
+                               std::int32_t height, bool takes_focus);
+
 // How many properties a kind numbers (32, 29, 25, 14, 29).
 std::int32_t PropertyCount(ControlKind kind);
 

@@ -20,16 +20,7 @@ inline constexpr std::uint32_t kHiddenEditId = 0x16010106;
 inline ControlDescription TestControl(ControlKind kind, std::uint32_t id, std::int32_t left,
                                       std::int32_t top, std::int32_t width, std::int32_t height,
                                       bool takes_focus) {
-  ControlDescription control;
-  control.kind = kind;
-  control.id = id;
-  control.name_gbk = "control";
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  control.takes_focus = takes_focus;
-  return control;
+  return MakeControl(kind, id, "control", left, top, width, height, takes_focus);
 }
 
 // Stored order: label, combo, button, hidden edit, second edit, first edit. All tab numbers
